@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds every preset and runs every test: native, native with sanitizers,
+# and the Windows DLLs (32 and 64 bit) under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+source scripts/env.sh
+
+presets=(native native-asan win32 win64)
+for p in "${presets[@]}"; do
+  echo "== build $p"
+  cmake --preset "$p" >/dev/null
+  cmake --build --preset "$p" -j "$(nproc)"
+done
+
+scripts/wine-prefix.sh
+wineserver -p 600   # one server for every Wine process of the run
+
+status=0
+for p in "${presets[@]}"; do
+  echo "== test $p"
+  ctest --preset "$p" || status=1
+done
+wineserver -k 2>/dev/null || true
+exit $status
