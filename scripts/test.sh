@@ -13,8 +13,7 @@ for p in "${presets[@]}"; do
   cmake --build --preset "$p" -j "$(nproc)"
 done
 
-scripts/wine-prefix.sh
-wineserver -p 600   # one server for every Wine process of the run
+scripts/wine-prefix.sh   # the prefix, and one Wine server for the whole run
 
 status=0
 for p in "${presets[@]}"; do

@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Makes the build's own Wine prefix once: no display (the null graphics
-# driver still gives real windows), no install dialogs.
+# Makes the build's own Wine prefix once (no display: the null graphics
+# driver still gives real windows; no install dialogs), then keeps one Wine
+# server with its services running for the test programs. The services are
+# started here, with their output on /dev/null, so that no test's output
+# pipe is held open by a service that outlives the test.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$here/scripts/env.sh"
+wine64=/usr/lib/wine/wine64
 stamp=$WINEPREFIX/.tunecrier-ready
-[[ -f $stamp ]] && exit 0
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[[ -f $stamp ]] && exit 0
-echo "wine-prefix: preparing $WINEPREFIX (once)" >&2
-wine wineboot --init >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-wineserver -w
-touch "$stamp"
+if [[ ! -f $stamp ]]; then
+  echo "wine-prefix: preparing $WINEPREFIX (once; slow where 32-bit programs run under qemu)" >&2
+  wine wineboot --init </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+  wineserver -w
+  touch "$stamp"
+fi
+wineserver -p 900 </dev/null >/dev/null 2>&1
+"$wine64" wineboot </dev/null >/dev/null 2>&1 || true
