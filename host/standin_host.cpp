@@ -20,6 +20,21 @@ std::int32_t next_tag_id = 1;
 std::int32_t fixed_reg_result = -1;
 std::string docroot;
 bool docroot_is_null = false;
+void (*call_observer)(int) = nullptr;
+
+// Tells the observer that a host function runs, for as long as it runs.
+struct host_call_scope {
+    host_call_scope()
+    {
+        if (call_observer)
+            call_observer(1);
+    }
+    ~host_call_scope()
+    {
+        if (call_observer)
+            call_observer(0);
+    }
+};
 
 void record(const char* function, std::int32_t a, std::int32_t b, const char* txt,
             bool has_text)
@@ -31,15 +46,21 @@ void record(const char* function, std::int32_t a, std::int32_t b, const char* tx
 
 extern "C" {
 
-void F2_CALL f2_speak(const char* text) { record("speak", 0, 0, text, true); }
+void F2_CALL f2_speak(const char* text)
+{
+    host_call_scope scope;
+    record("speak", 0, 0, text, true);
+}
 
 void F2_CALL f2_netoutline(const char* text, std::int32_t length)
 {
+    host_call_scope scope;
     record("netoutline", length, 0, text, true);
 }
 
 std::int32_t F2_CALL f2_desctag_reg(void)
 {
+    host_call_scope scope;
     std::int32_t id;
     if (fixed_reg_result != -1) {
         id = fixed_reg_result;
@@ -55,21 +76,25 @@ std::int32_t F2_CALL f2_desctag_reg(void)
 
 void F2_CALL f2_desctag_set(std::int32_t tag_id, const char* text)
 {
+    host_call_scope scope;
     record("desctag_set", tag_id, 0, text, true);
 }
 
 void F2_CALL f2_desctag_unreg(std::int32_t tag_id)
 {
+    host_call_scope scope;
     record("desctag_unreg", tag_id, 0, nullptr, false);
 }
 
 void F2_CALL f2_modenable(std::int32_t module_id, std::int32_t flag)
 {
+    host_call_scope scope;
     record("modenable", module_id, flag, nullptr, false);
 }
 
 const char* F2_CALL f2_moddocroot(std::int32_t module_id)
 {
+    host_call_scope scope;
     record("moddocroot", module_id, 0, docroot_is_null ? nullptr : docroot.c_str(),
            !docroot_is_null);
     return docroot_is_null ? nullptr : docroot.c_str();
@@ -108,4 +133,6 @@ std::int32_t F2_CALL standin_get_call(std::int32_t index, standin_call* out)
 }
 
 void F2_CALL standin_clear_calls(void) { calls.clear(); }
+
+void F2_CALL standin_set_call_observer(void (*observer)(int entering)) { call_observer = observer; }
 }

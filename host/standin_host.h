@@ -35,4 +35,7 @@ F2_API std::int32_t F2_CALL standin_call_count(void);
 // Fills *out with call number index; 0 when there is no such call.
 F2_API std::int32_t F2_CALL standin_get_call(std::int32_t index, standin_call* out);
 F2_API void F2_CALL standin_clear_calls(void);
+// Called with 1 as each host function starts and with 0 as it returns;
+// null for none. Lets a test tell the host's own work from the module's.
+F2_API void F2_CALL standin_set_call_observer(void (*observer)(int entering));
 }
