@@ -5,12 +5,11 @@
 // keeps every other line byte for byte, and replaces the file atomically:
 // a temporary file beside it, then a rename.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "settings/ini.h"
@@ -135,13 +134,27 @@ ini_place locate(const std::vector<ini_line>& lines, const char* section, const 
     return place;
 }
 
+// The whole file; false when there is no regular file to read.
 bool read_file(const std::string& path, std::string& content)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0)
         return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    struct stat st {};
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    content.clear();
+    char buffer[65536];
+    while (ok) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0)
+            ok = false;
+        else if (n == 0)
+            break;
+        else
+            content.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    return ok;
 }
 
 // Writes the whole file and asks the system to put it on disk.
