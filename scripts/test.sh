@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: native, native with sanitizers,
-# and the Windows DLLs (32 and 64 bit) under Wine.
+# the Windows DLLs (32 and 64 bit) under Wine, and each fuzz target for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -21,4 +22,7 @@ for p in "${presets[@]}"; do
   ctest --preset "$p" || status=1
 done
 wineserver -k 2>/dev/null || true
+
+echo "== fuzz"
+scripts/fuzz.sh 20 || status=1
 exit $status
