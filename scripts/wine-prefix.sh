@@ -19,5 +19,5 @@ if [[ ! -f $stamp ]]; then
   wineserver -w
   touch "$stamp"
 fi
-wineserver -p 900 </dev/null >/dev/null 2>&1
+wineserver -p 900 </dev/null >/dev/null 2>&1 || true   # already running is fine
 "$wine64" wineboot </dev/null >/dev/null 2>&1 || true

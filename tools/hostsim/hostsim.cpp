@@ -7,7 +7,8 @@
 //   hostsim --check SCRIPT...    plays each script and compares the output
 //                                with SCRIPT's .expected file beside it
 //   options: --docroot DIR (default: a fresh temporary folder),
-//            --module PATH (Windows: the DLL to load)
+//            --module PATH (Windows: the DLL to load),
+//            --settings FILE (copied into the document folder as ROVIriv.ini)
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -255,13 +256,23 @@ std::vector<std::string> read_lines(const std::string& path)
     return lines;
 }
 
-int check(const std::vector<std::string>& scripts, const std::string& module_path)
+// Starts the document folder off with a settings file of the user's.
+void seed_settings(const std::string& docroot, const std::string& settings_file)
+{
+    if (!settings_file.empty())
+        fs::copy_file(settings_file, fs::path(docroot) / "ROVIriv.ini",
+                      fs::copy_options::overwrite_existing);
+}
+
+int check(const std::vector<std::string>& scripts, const std::string& module_path,
+          const std::string& settings_file)
 {
     int failed = 0;
     for (const std::string& script : scripts) {
         session s;
         s.echo = false;
         s.docroot = fresh_folder();
+        seed_settings(s.docroot, settings_file);
         std::ifstream in(script);
         const std::string expected_path = fs::path(script).replace_extension(".expected").string();
         const std::vector<std::string> expected = read_lines(expected_path);
@@ -296,28 +307,31 @@ int check(const std::vector<std::string>& scripts, const std::string& module_pat
 
 int main(int argc, char** argv)
 {
-    std::string docroot, module_path, script;
+    std::string docroot, module_path, script, settings_file;
     std::vector<std::string> checks;
     bool checking = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--docroot" && i + 1 < argc) docroot = argv[++i];
         else if (a == "--module" && i + 1 < argc) module_path = argv[++i];
+        else if (a == "--settings" && i + 1 < argc) settings_file = argv[++i];
         else if (a == "--check") checking = true;
         else if (checking) checks.push_back(a);
         else if (script.empty()) script = a;
         else {
-            std::cerr << "usage: hostsim [--docroot DIR] [--module PATH] [SCRIPT | - | --check SCRIPT...]\n";
+            std::cerr << "usage: hostsim [--docroot DIR] [--module PATH] [--settings FILE]"
+                         " [SCRIPT | - | --check SCRIPT...]\n";
             return 2;
         }
     }
     try {
         if (checking)
-            return check(checks, module_path);
+            return check(checks, module_path, settings_file);
 
         session s;
         const bool own_folder = docroot.empty();
         s.docroot = own_folder ? fresh_folder() : docroot;
+        seed_settings(s.docroot, settings_file);
         std::cerr << "hostsim: document folder " << s.docroot << '\n';
         bool ok;
         if (script.empty()) {
