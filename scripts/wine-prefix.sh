@@ -10,14 +10,17 @@ source "$here/scripts/env.sh"
 wine64=/usr/lib/wine/wine64
 stamp=$WINEPREFIX/.tunecrier-ready
 mkdir -p "$(dirname "$WINEPREFIX")"
-exec 9>"$WINEPREFIX.lock"
-flock 9
-if [[ ! -f $stamp ]]; then
-  echo "wine-prefix: preparing $WINEPREFIX (once; slow where 32-bit programs run under qemu)" >&2
-  wine wineboot --init </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
-  wineserver -w
-  touch "$stamp"
-fi
+(
+  # Only one maker at a time; the lock goes with this subshell, so the
+  # long-lived server started below never holds it.
+  flock 9
+  if [[ ! -f $stamp ]]; then
+    echo "wine-prefix: preparing $WINEPREFIX (once; slow where 32-bit programs run under qemu)" >&2
+    wine wineboot --init </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$stamp"
+  fi
+) 9>"$WINEPREFIX.lock"
 wineserver -p 900 </dev/null >/dev/null 2>&1 || true   # already running is fine
 "$wine64" wineboot </dev/null >/dev/null 2>&1 || true
