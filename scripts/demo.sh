@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 source scripts/env.sh
 cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j "$(nproc)"
+cmake --build --preset win32 -j "$(nproc)" >&2
 scripts/wine-prefix.sh
 echo "== hostsim, default scenario, build/win32/Tunecrier.dll" >&2
 cd build/win32
