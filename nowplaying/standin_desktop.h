@@ -11,6 +11,5 @@ window_handle standin_desktop_open(const text& window_class, const text& caption
 void standin_desktop_retitle(window_handle window, const text& caption);
 void standin_desktop_close(window_handle window);
 void standin_desktop_close_all();
-// How many times the probe asked for a caption or a class name.
-std::size_t standin_desktop_caption_reads();
-std::size_t standin_desktop_class_reads();
+// How many times a window was asked for its caption since it opened.
+std::size_t standin_desktop_caption_reads(window_handle window);

@@ -10,12 +10,11 @@ struct standin_window {
     window_handle handle;
     text window_class;
     text caption;
+    std::size_t caption_reads = 0;
 };
 
 std::vector<standin_window> windows;  // top of the order first
 window_handle next_handle = 0x100;
-std::size_t caption_reads = 0;
-std::size_t class_reads = 0;
 
 standin_window* find(window_handle h)
 {
@@ -47,14 +46,13 @@ void standin_desktop_close(window_handle window)
                   windows.end());
 }
 
-void standin_desktop_close_all()
-{
-    windows.clear();
-    caption_reads = class_reads = 0;
-}
+void standin_desktop_close_all() { windows.clear(); }
 
-std::size_t standin_desktop_caption_reads() { return caption_reads; }
-std::size_t standin_desktop_class_reads() { return class_reads; }
+std::size_t standin_desktop_caption_reads(window_handle window)
+{
+    const standin_window* w = find(window);
+    return w ? w->caption_reads : 0;
+}
 
 void enumerate_windows(window_visitor visit, void* context)
 {
@@ -70,14 +68,15 @@ void enumerate_windows(window_visitor visit, void* context)
 
 text window_caption(window_handle window)
 {
-    ++caption_reads;
-    const standin_window* w = find(window);
-    return w ? w->caption.substr(0, window_text_limit) : text();
+    standin_window* w = find(window);
+    if (!w)
+        return text();
+    ++w->caption_reads;
+    return w->caption.substr(0, window_text_limit);
 }
 
 text window_class(window_handle window)
 {
-    ++class_reads;
     const standin_window* w = find(window);
     return w ? w->window_class.substr(0, window_text_limit) : text();
 }

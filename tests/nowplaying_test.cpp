@@ -114,6 +114,25 @@ TEST_F(probe, an_idle_player_ahead_ends_the_search)
     EXPECT_EQ(take_calls().back(), "desctag_set #1: [Nothing playing]");
 }
 
+TEST_F(probe, only_windows_of_the_players_class_are_asked_for_their_caption)
+{
+    // The decoys open last, so they are on top and met first.
+    const desk_window player = desk_open("QWidget", "Song" + suffix);
+    desk_open("QWidget", "Notepad");  // the player's class, but no marker
+    std::vector<desk_window> others;
+    for (int i = 0; i < 20; ++i)
+        others.push_back(desk_open("Other" + std::to_string(i % 4), "Decoy" + suffix));
+    std::vector<std::size_t> before;
+    for (desk_window w : others)
+        before.push_back(desk_caption_requests(w));
+    const std::size_t player_before = desk_caption_requests(player);
+
+    EXPECT_EQ(find_player_window("QWidget").hwnd, player);
+    EXPECT_EQ(desk_caption_requests(player), player_before + 1);
+    for (std::size_t i = 0; i < others.size(); ++i)
+        EXPECT_EQ(desk_caption_requests(others[i]), before[i]) << "decoy " << i;
+}
+
 TEST_F(probe, the_first_qualifying_window_wins)
 {
     desk_open("QWidget", "Second" + suffix);

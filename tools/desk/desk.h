@@ -11,5 +11,7 @@ using desk_window = std::uintptr_t;
 desk_window desk_open(const std::string& window_class, const std::string& caption);
 void desk_retitle(desk_window window, const std::string& caption);
 void desk_close(desk_window window);
+// How many times the window was asked for its caption since it opened.
+std::size_t desk_caption_requests(desk_window window);
 // Closes every window opened here and forgets their classes.
 void desk_close_all();

@@ -14,4 +14,9 @@ void desk_retitle(desk_window window, const std::string& caption)
 
 void desk_close(desk_window window) { standin_desktop_close(window); }
 
+std::size_t desk_caption_requests(desk_window window)
+{
+    return standin_desktop_caption_reads(window);
+}
+
 void desk_close_all() { standin_desktop_close_all(); }

@@ -10,13 +10,26 @@ namespace {
 
 std::vector<HWND> opened;
 std::vector<std::string> registered;
+const char* const caption_requests_property = "TunecrierCaptionRequests";
+
+// Counts the caption requests (WM_GETTEXT) each window receives.
+LRESULT CALLBACK window_procedure(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message == WM_GETTEXT) {
+        const auto n = reinterpret_cast<std::uintptr_t>(GetPropA(w, caption_requests_property));
+        SetPropA(w, caption_requests_property, reinterpret_cast<HANDLE>(n + 1));
+    }
+    if (message == WM_NCDESTROY)
+        RemovePropA(w, caption_requests_property);
+    return DefWindowProcA(w, message, wp, lp);
+}
 
 void ensure_class(const std::string& name)
 {
     if (std::find(registered.begin(), registered.end(), name) != registered.end())
         return;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = window_procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = name.c_str();
     if (RegisterClassA(&wc) != 0)
@@ -31,6 +44,7 @@ desk_window desk_open(const std::string& window_class, const std::string& captio
     HWND w = CreateWindowExA(0, window_class.c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW, 0, 0,
                              200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (w) {
+        SetPropA(w, caption_requests_property, nullptr);  // count from here on
         // On top of every other window, so enumeration meets it first.
         SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         opened.push_back(w);
@@ -41,6 +55,12 @@ desk_window desk_open(const std::string& window_class, const std::string& captio
 void desk_retitle(desk_window window, const std::string& caption)
 {
     SetWindowTextA(reinterpret_cast<HWND>(window), caption.c_str());
+}
+
+std::size_t desk_caption_requests(desk_window window)
+{
+    return reinterpret_cast<std::uintptr_t>(
+        GetPropA(reinterpret_cast<HWND>(window), caption_requests_property));
 }
 
 void desk_close(desk_window window)
