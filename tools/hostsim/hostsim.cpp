@@ -10,7 +10,6 @@
 //            --module PATH (Windows: the DLL to load),
 //            --settings FILE (copied into the document folder as ROVIriv.ini)
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
